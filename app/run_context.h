@@ -1,0 +1,28 @@
+#pragma once
+#include "services/text.h"
+
+namespace bx {
+
+// The run's state, from start to exit. Each stage writes its own fields;
+// later stages read them.
+struct RunContext {
+  Text InstallDir;       // first argument with one trailing backslash
+  Text HelpDir;          // InstallDir + "Help\", once the Lite edition is found
+  bool FullEditionPresent = false;
+  bool HasHomeSite = false;
+  bool HasColdFusionStudio = false;
+  Text ProgramGroupDir;  // Start-menu group with trailing backslash, or empty
+  Text MessageText;      // the text of the box about to be shown
+};
+
+extern RunContext Run;
+
+// The whole run: folder check, confirmation, removal and report. Never
+// returns; every path ends in EndRun.
+[[noreturn]] void UninstallMain();
+
+// Runs main and turns an error that escapes it into a stop-icon box naming
+// the error. Returns the exit status for that case (1).
+int RunWithErrorBox(void (*main)());
+
+}  // namespace bx

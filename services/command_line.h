@@ -1,0 +1,16 @@
+#pragma once
+#include <vector>
+
+#include "services/text.h"
+
+namespace bx {
+
+// Splits a command line as the program has always done, which is not the
+// C runtime's rule: blanks are every byte from 1 to 32, a double quote only
+// toggles a quoted stretch (the quotes are dropped), a backslash is an ordinary
+// character even before a quote, and a pair of double quotes in front of an
+// argument is skipped. Element 0 is the program name; empty arguments are not
+// returned.
+std::vector<Text> SplitCommandLine(const char* commandLine);
+
+}  // namespace bx

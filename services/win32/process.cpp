@@ -1,0 +1,42 @@
+#include "services/process.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "services/command_line.h"
+#include "services/win32/unique_handle.h"
+#include "uninstall/path_rules.h"
+
+namespace bx {
+
+const char MessageCaption[] = "Belvarix Lite Uninstall";
+
+int GetArgumentCount() {
+  const std::vector<Text> arguments = SplitCommandLine(GetCommandLineA());
+  return arguments.empty() ? 0 : static_cast<int>(arguments.size() - 1);
+}
+
+Text GetArgument(int n) {
+  const std::vector<Text> arguments = SplitCommandLine(GetCommandLineA());
+  if (n < 1 || static_cast<std::size_t>(n) >= arguments.size()) return Text();
+  return arguments[static_cast<std::size_t>(n)];
+}
+
+int ShowUninstallMessage(const Text& text, unsigned flags) {
+  return MessageBoxA(nullptr, text.c_str(), MessageCaption, flags);
+}
+
+bool IsExistingFile(const Text& path) {
+  // A pattern would match some other file; a name the listing could not
+  // spell in the ANSI code page comes back with "?" and must not match either.
+  if (ContainsWildcard(path)) return false;
+  WIN32_FIND_DATAA entry;
+  const UniqueFind find(FindFirstFileA(path.c_str(), &entry));
+  return find && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+void EndRun() { std::exit(0); }
+
+}  // namespace bx

@@ -1,0 +1,13 @@
+#include "uninstall/install_folder.h"
+
+#include "services/process.h"
+#include "uninstall/path_rules.h"
+
+namespace bx {
+
+Text GetInstallFolder() {
+  if (GetArgumentCount() == 0) return Text();
+  return AddTrailingBackslash(GetArgument(1));
+}
+
+}  // namespace bx
