@@ -1,0 +1,190 @@
+#include "scratch.h"
+
+#include <shlobj.h>
+
+#include <cctype>
+#include <functional>
+#include <stdexcept>
+
+namespace bx::test {
+
+void MakeFolders(const Text& path) {
+  for (std::size_t at = path.find('\\', 3); at != Text::npos; at = path.find('\\', at + 1)) {
+    CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+  }
+  CreateDirectoryA(path.c_str(), nullptr);
+}
+
+void WriteFile(const Text& path, const Text& content) {
+  const std::size_t slash = path.rfind('\\');
+  if (slash != Text::npos) MakeFolders(path.substr(0, slash));
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write " + path);
+  DWORD written = 0;
+  ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+bool Exists(const Text& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool IsFolder(const Text& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+void RemoveTree(const Text& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return;
+  if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+    RunUnix("/bin/rm -f '" + UnixPath(path) + "'", [path] { return !Exists(path); });
+    return;
+  }
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(path.c_str());
+    return;
+  }
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const Text name = entry.cFileName;
+      if (name != "." && name != "..") RemoveTree(path + "\\" + name);
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+  }
+  RemoveDirectoryA(path.c_str());
+}
+
+Text UnixPath(const Text& windowsPath) {
+  using Fn = char*(CDECL*)(LPCWSTR);
+  static const Fn toUnix =
+      reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+  if (toUnix == nullptr) throw std::runtime_error("not running under Wine");
+  std::wstring wide(windowsPath.begin(), windowsPath.end());
+  char* unix = toUnix(wide.c_str());
+  if (unix == nullptr) throw std::runtime_error("no unix path for " + windowsPath);
+  Text result = unix;
+  HeapFree(GetProcessHeap(), 0, unix);
+  return result;
+}
+
+void RunUnix(const Text& commandLine, const std::function<bool()>& done) {
+  // Wine starts a unix program named by its absolute path; /bin/sh lets the
+  // command use quoting.
+  Text line = "/bin/sh -c \"" + commandLine + "\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    throw std::runtime_error("cannot run " + commandLine);
+  }
+  WaitForSingleObject(process.hProcess, 30000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  // Wine neither waits for a unix program nor reports its exit code, so the
+  // caller's own check of the effect is polled.
+  for (int i = 0; i < 1000 && !done(); ++i) Sleep(5);
+  if (!done()) throw std::runtime_error("unix command had no effect: " + commandLine);
+}
+
+bool IsLink(const Text& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+void MakeFolderLink(const Text& link, const Text& target) {
+  RunUnix("/bin/ln -sfn '" + UnixPath(target) + "' '" + UnixPath(link) + "'", [link] { return IsLink(link); });
+}
+
+namespace {
+Text DosDevice(const Text& drive) {
+  Text letter(1, static_cast<char>(tolower(static_cast<unsigned char>(drive[0]))));
+  return UnixPath("C:\\").append("../dosdevices/").append(letter).append(":");
+}
+}  // namespace
+
+void MapDrive(const Text& drive, const Text& folder) {
+  const Text root = drive + "\\";
+  RunUnix("/bin/ln -sfn '" + UnixPath(folder) + "' '" + DosDevice(drive) + "'",
+          [root] { return GetDriveTypeA(root.c_str()) != DRIVE_NO_ROOT_DIR; });
+}
+
+void UnmapDrive(const Text& drive) {
+  const Text root = drive + "\\";
+  RunUnix("/bin/rm -f '" + DosDevice(drive) + "'", [root] { return GetDriveTypeA(root.c_str()) == DRIVE_NO_ROOT_DIR; });
+}
+
+void SetFileYear(const Text& path, int year) {
+  SYSTEMTIME when = {};
+  when.wYear = static_cast<WORD>(year);
+  when.wMonth = 1;
+  when.wDay = 1;
+  when.wHour = 12;
+  FILETIME time;
+  SystemTimeToFileTime(&when, &time);
+  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + path);
+  SetFileTime(file, &time, &time, &time);
+  CloseHandle(file);
+}
+
+void SetValue(HKEY root, const Text& keyPath, const Text& name, DWORD type, const void* data, DWORD size) {
+  HKEY key;
+  if (RegCreateKeyExA(root, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    throw std::runtime_error("cannot create key " + keyPath);
+  }
+  RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+  RegCloseKey(key);
+}
+
+void SetString(HKEY root, const Text& keyPath, const Text& name, const Text& data, DWORD type) {
+  SetValue(root, keyPath, name, type, data.c_str(), static_cast<DWORD>(data.size() + 1));
+}
+
+void CreateKey(HKEY root, const Text& keyPath) {
+  HKEY parent = root;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t slash = keyPath.find('\\', start);
+    const Text name = keyPath.substr(start, slash == Text::npos ? Text::npos : slash - start);
+    HKEY key;
+    const LONG status = RegCreateKeyExA(parent, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    if (parent != root) RegCloseKey(parent);
+    if (status != ERROR_SUCCESS) throw std::runtime_error("cannot create key " + keyPath);
+    parent = key;
+    if (slash == Text::npos) break;
+    start = slash + 1;
+  }
+  RegCloseKey(parent);
+}
+
+bool KeyExists(HKEY root, const Text& keyPath) {
+  HKEY key;
+  if (RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+void DeleteTree(HKEY root, const Text& keyPath) {
+  HKEY key;
+  if (RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+    char name[256];
+    DWORD length = sizeof name;
+    while (RegEnumKeyExA(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
+      DeleteTree(key, name);
+      length = sizeof name;
+    }
+    RegCloseKey(key);
+  }
+  RegDeleteKeyA(root, keyPath.c_str());
+}
+
+Text SpecialFolder(int csidl) {
+  char path[MAX_PATH + 1] = {};
+  SHGetFolderPathA(nullptr, csidl | CSIDL_FLAG_CREATE, nullptr, 0, path);
+  return path;
+}
+
+}  // namespace bx::test

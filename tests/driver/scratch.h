@@ -1,0 +1,55 @@
+#pragma once
+// File-system and registry fixtures for the tests that run under Wine.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace bx::test {
+
+using Text = std::string;
+
+// Creates path and every missing parent folder.
+void MakeFolders(const Text& path);
+
+// Writes a file (creating its folders) with the given content.
+void WriteFile(const Text& path, const Text& content = "x");
+
+bool Exists(const Text& path);
+bool IsFolder(const Text& path);
+
+// Deletes a tree; links are removed, never followed.
+void RemoveTree(const Text& path);
+
+// The unix path Wine maps a Windows path to.
+Text UnixPath(const Text& windowsPath);
+
+// Runs a unix command line (Wine starts unix programs too) and waits until
+// done() says its effect is there; throws when it never is.
+void RunUnix(const Text& commandLine, const std::function<bool()>& done);
+
+bool IsLink(const Text& path);
+
+// A unix directory symlink at link pointing to target (both Windows paths).
+void MakeFolderLink(const Text& link, const Text& target);
+
+// Maps drive "F:" (a letter and a colon) to a folder through the prefix's dosdevices.
+void MapDrive(const Text& drive, const Text& folder);
+void UnmapDrive(const Text& drive);
+
+// Sets the last-write time of a file to the first of January of year.
+void SetFileYear(const Text& path, int year);
+
+// Registry: creates keyPath and sets its value (empty name: the default value).
+void SetValue(HKEY root, const Text& keyPath, const Text& name, DWORD type, const void* data, DWORD size);
+void SetString(HKEY root, const Text& keyPath, const Text& name, const Text& data, DWORD type = REG_SZ);
+void CreateKey(HKEY root, const Text& keyPath);  // one level at a time, so any depth works
+bool KeyExists(HKEY root, const Text& keyPath);
+void DeleteTree(HKEY root, const Text& keyPath);
+
+// The shell's path of a special folder.
+Text SpecialFolder(int csidl);
+
+}  // namespace bx::test
