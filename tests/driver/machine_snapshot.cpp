@@ -1,0 +1,160 @@
+#include "machine_snapshot.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <iterator>
+#include <vector>
+
+namespace bx::test {
+namespace {
+
+Text Lower(Text text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+void WalkFiles(const Text& dir, Snapshot& out, bool followLinks) {
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    const Text name = entry.cFileName;
+    if (name == "." || name == "..") continue;
+    const Text path = dir + "\\" + name;
+    char detail[96];
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      std::snprintf(detail, sizeof detail, "attr=%lx", static_cast<unsigned long>(entry.dwFileAttributes));
+      out["D " + path] = detail;
+      if (followLinks || (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) WalkFiles(path, out, false);
+    } else {
+      std::snprintf(detail, sizeof detail, "size=%lu attr=%lx time=%lx%08lx",
+                    static_cast<unsigned long>(entry.nFileSizeLow), static_cast<unsigned long>(entry.dwFileAttributes),
+                    static_cast<unsigned long>(entry.ftLastWriteTime.dwHighDateTime),
+                    static_cast<unsigned long>(entry.ftLastWriteTime.dwLowDateTime));
+      out["F " + path] = detail;
+    }
+  } while (FindNextFileA(find, &entry));
+  FindClose(find);
+}
+
+// depth: how many levels of subkeys to descend (-1: all).
+void WalkKeys(HKEY parent, const Text& name, const Text& shown, Snapshot& out, int depth = -1) {
+  HKEY key;
+  if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+  out["K " + shown] = "";
+  std::vector<char> valueName(16384);
+  std::vector<unsigned char> data(1 << 16);
+  for (DWORD i = 0;; ++i) {
+    DWORD nameLength = static_cast<DWORD>(valueName.size());
+    DWORD size = static_cast<DWORD>(data.size());
+    DWORD type = 0;
+    const LONG status = RegEnumValueA(key, i, valueName.data(), &nameLength, nullptr, &type, data.data(), &size);
+    if (status == ERROR_NO_MORE_ITEMS) break;
+    if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) continue;
+    unsigned long hash = 5381;
+    if (status == ERROR_SUCCESS) {
+      for (DWORD b = 0; b < size; ++b) hash = hash * 33 + data[b];
+    }
+    char detail[64];
+    std::snprintf(detail, sizeof detail, "type=%lu size=%lu hash=%lx", static_cast<unsigned long>(type),
+                  static_cast<unsigned long>(size), hash);
+    out["V " + shown + " : " + Text(valueName.data(), nameLength)] = detail;
+  }
+  std::vector<Text> subkeys;
+  char subkey[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD length = sizeof subkey;
+    if (RegEnumKeyExA(key, i, subkey, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    subkeys.emplace_back(subkey, length);
+  }
+  for (const Text& s : subkeys) {
+    if (depth != 0) WalkKeys(key, s, shown + "\\" + s, out, depth - 1);
+  }
+  RegCloseKey(key);
+}
+
+}  // namespace
+
+Snapshot TakeSnapshot() {
+  Snapshot out;
+  WalkFiles("C:", out, false);
+  // The profile's Desktop is a link out of the drive; its contents count.
+  char desktop[MAX_PATH + 1] = {};
+  SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
+  WalkFiles(desktop, out, true);
+  // The program deletes two keys under CurrentVersion: that branch is taken
+  // whole, its ancestors' direct subkeys too (so that a delete climbing out
+  // of it would show). All of HKLM\SOFTWARE is 10,000 keys and 200,000
+  // values here, seconds to walk.
+  WalkKeys(HKEY_LOCAL_MACHINE, "SOFTWARE", "HKLM\\SOFTWARE", out, 1);
+  WalkKeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows", "HKLM\\SOFTWARE\\Microsoft\\Windows", out, 0);
+  WalkKeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+           "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion", out);
+  WalkKeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\BxTest", "HKLM\\SOFTWARE\\BxTest", out);
+  WalkKeys(HKEY_CURRENT_USER, "Software", "HKCU\\Software", out);
+  // Wine's own settings, which Wine itself writes when a desktop starts.
+  for (auto it = out.begin(); it != out.end();) {
+    it = IsUnder(it->first, {"HKCU\\Software\\Wine"}) ? out.erase(it) : std::next(it);
+  }
+  return out;
+}
+
+SnapshotDiff Compare(const Snapshot& before, const Snapshot& after) {
+  SnapshotDiff diff;
+  for (const auto& [name, detail] : before) {
+    const auto found = after.find(name);
+    if (found == after.end()) {
+      diff.removed.push_back(name);
+    } else if (found->second != detail && name[0] != 'D') {
+      diff.changed.push_back(name + " (" + detail + " -> " + found->second + ")");
+    }
+  }
+  for (const auto& [name, detail] : after) {
+    if (before.count(name) == 0) diff.added.push_back(name);
+  }
+  return diff;
+}
+
+bool IsUnder(const Text& entry, const std::vector<Text>& places) {
+  Text place = Lower(entry.substr(2));
+  if (entry[0] == 'V') place = place.substr(0, place.find(" : "));
+  for (const Text& p : places) {
+    const Text prefix = Lower(p);
+    if (place.compare(0, prefix.size(), prefix) != 0) continue;
+    if (place.size() == prefix.size() || prefix.back() == '\\' || place[prefix.size()] == '\\') return true;
+  }
+  return false;
+}
+
+bool IsAt(const Text& entry, const std::vector<Text>& places) {
+  Text place = Lower(entry.substr(2));
+  if (entry[0] == 'V') place = place.substr(0, place.find(" : "));
+  for (const Text& p : places) {
+    if (place == Lower(p)) return true;
+  }
+  return false;
+}
+
+std::vector<Text> UnexpectedChanges(const Snapshot& before, const Snapshot& after, const std::vector<Text>& mustGo,
+                                    const std::vector<Text>& mayStay) {
+  std::vector<Text> problems;
+  for (const auto& [name, detail] : before) {
+    const bool shouldGo = IsUnder(name, mustGo) && !IsAt(name, mayStay);
+    const auto found = after.find(name);
+    if (shouldGo && found != after.end()) problems.push_back("still there: " + name);
+    if (!shouldGo && found == after.end()) problems.push_back("lost: " + name);
+    if (found != after.end() && found->second != detail && name[0] != 'D') {
+      problems.push_back("changed: " + name + " (" + detail + " -> " + found->second + ")");
+    }
+  }
+  for (const auto& [name, detail] : after) {
+    if (before.count(name) == 0) problems.push_back("created: " + name);
+  }
+  return problems;
+}
+
+}  // namespace bx::test
