@@ -124,8 +124,10 @@ RunResult RunAndAnswer(const Text& commandLine, const Answerer& answer, const Ru
     if (options.onBox) options.onBox(seen);
     seen.answer = answer(seen);
     seen.answeredAtMs = NowMs() - start;
-    HWND button = seen.answer != 0 ? GetDlgItem(box, seen.answer) : nullptr;
-    if (button != nullptr) {
+    HWND button = seen.answer > 0 ? GetDlgItem(box, seen.answer) : nullptr;
+    if (seen.answer < 0) {
+      // A person answers this one.
+    } else if (button != nullptr) {
       SendMessageA(button, BM_CLICK, 0, 0);
     } else {
       seen.answer = 0;

@@ -29,7 +29,8 @@ struct RunResult {
   double totalMs = 0;
 };
 
-// Returns the button to press for a box; 0 closes it with WM_CLOSE.
+// Returns the button to press for a box; 0 closes it with WM_CLOSE; a
+// negative value leaves it to a person at the screen.
 using Answerer = std::function<int(const SeenBox&)>;
 
 // Yes to a question, OK to a notice.
