@@ -15,8 +15,8 @@ bool RemoveFolder(const Text& path);
 
 // Deletes the plain files directly inside folder (not hidden, not system, not
 // named ".*"; no descent into sub-folders), then returns RemoveFolder on it.
-// A folder that is itself a junction or symbolic link is not entered: nothing
-// behind it is deleted.
+// A folder that is a junction or symbolic link, or lies directly in one, is
+// not entered: nothing behind the link is deleted.
 bool PurgeFolder(const Text& folder);
 
 // The file-system path of a shell special folder (CSIDL value); the empty

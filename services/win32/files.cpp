@@ -14,11 +14,22 @@ constexpr DWORD kVolumeLabel = 0x08;
 constexpr DWORD kPassedOver =
     FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | kVolumeLabel;
 
-// With a trailing backslash Windows (and Wine) report the link target's
-// attributes, so the link itself is asked about without it.
-bool IsLinkedFolder(const Text& dir) {
-  const DWORD attributes = GetFileAttributesA(RemoveTrailingBackslash(dir).c_str());
+bool IsReparsePoint(const Text& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+// True when dir, or the folder it sits in, is a junction or symbolic link:
+// the plain files behind it belong to some other folder. (The purged folders
+// are the help folder and its sub-folders, so a linked help folder is caught
+// at either level.) With a trailing backslash Windows and Wine report the
+// target's attributes, so the link itself is asked about without it.
+bool IsBehindLink(const Text& dir) {
+  const Text folder = RemoveTrailingBackslash(dir);
+  if (IsReparsePoint(folder)) return true;
+  const std::size_t slash = folder.rfind('\\');
+  if (slash == Text::npos || slash < 3) return false;  // no parent below a drive root
+  return IsReparsePoint(folder.substr(0, slash));
 }
 
 void DeletePlainFiles(const Text& dir) {
@@ -40,7 +51,7 @@ bool RemoveFolder(const Text& path) { return RemoveDirectoryA(path.c_str()) != 0
 
 bool PurgeFolder(const Text& folder) {
   const Text dir = AddTrailingBackslash(folder);
-  if (!IsLinkedFolder(dir)) DeletePlainFiles(dir);
+  if (!IsBehindLink(dir)) DeletePlainFiles(dir);
   return RemoveFolder(dir);
 }
 

@@ -140,12 +140,14 @@ bool IsAt(const Text& entry, const std::vector<Text>& places) {
 }
 
 std::vector<Text> UnexpectedChanges(const Snapshot& before, const Snapshot& after, const std::vector<Text>& mustGo,
-                                    const std::vector<Text>& mayStay) {
+                                    const std::vector<Text>& mustStay, const std::vector<Text>& mayGo) {
   std::vector<Text> problems;
   for (const auto& [name, detail] : before) {
-    const bool shouldGo = IsUnder(name, mustGo) && !IsAt(name, mayStay);
     const auto found = after.find(name);
-    if (shouldGo && found != after.end()) problems.push_back("still there: " + name);
+    if (found == after.end() && IsAt(name, mayGo)) continue;
+    const bool mayEitherWay = IsAt(name, mayGo);
+    const bool shouldGo = IsUnder(name, mustGo) && !IsAt(name, mustStay);
+    if (shouldGo && !mayEitherWay && found != after.end()) problems.push_back("still there: " + name);
     if (!shouldGo && found == after.end()) problems.push_back("lost: " + name);
     if (found != after.end() && found->second != detail && name[0] != 'D') {
       problems.push_back("changed: " + name + " (" + detail + " -> " + found->second + ")");

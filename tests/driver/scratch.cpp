@@ -53,7 +53,10 @@ void RemoveTree(const Text& path) {
     } while (FindNextFileA(find, &entry));
     FindClose(find);
   }
-  RemoveDirectoryA(path.c_str());
+  if (!RemoveDirectoryA(path.c_str())) {
+    // A name past MAX_PATH is out of the ANSI functions' reach.
+    RunUnix("/bin/rm -rf '" + UnixPath(path) + "'", [path] { return !Exists(path); });
+  }
 }
 
 Text UnixPath(const Text& windowsPath) {

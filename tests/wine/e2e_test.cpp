@@ -1,58 +1,11 @@
 // The real bxwipe.exe, started with exact command lines and answered box by
 // box, with the whole machine compared before and after each run.
-#include "test_printing.h"
-
-#include "box_driver.h"
-#include "machine_snapshot.h"
-#include "sample_install.h"
-#include "scratch.h"
+#include "wine/run_checked.h"
 
 using namespace bx::test;
 
 namespace {
-
-const Text kCaption = "Belvarix Lite Uninstall";
-const Text kQuestion =
-    "IMPORTANT!  Belvarix Lite is used when editing style sheets from within third-party editors, even when the "
-    "full version of Belvarix is installed.\r\n\r\nRemoving Belvarix Lite will disable this feature.  Are you sure "
-    "you want to uninstall it?";
-const Text kDone = "Belvarix Lite has been uninstalled.";
 const Text kInstall = "C:\\bxtest\\e2e\\Belvarix Lite";
-
-Text Exe() { return "\"" + ProgramDirectory() + "bxwipe.exe\""; }
-
-struct Outcome {
-  RunResult run;
-  std::vector<Text> problems;  // differences from the expected removals
-  std::vector<Text> texts() const {
-    std::vector<Text> all;
-    for (const SeenBox& box : run.boxes) all.push_back(box.text);
-    return all;
-  }
-};
-
-// Runs bxwipe.exe with args from the sample's working directory and checks
-// that exactly mustGo (less mayStay) was removed.
-Outcome RunChecked(const Text& args, const Answerer& answer, const std::vector<Text>& mustGo,
-                   const std::vector<Text>& mayStay = {}) {
-  const Snapshot before = TakeSnapshot();
-  Outcome outcome;
-  RunOptions options;
-  options.currentDirectory = "C:\\bxtest\\cwd";
-  MakeFolders(options.currentDirectory);
-  outcome.run = RunAndAnswer(Exe() + " " + args, answer, options);
-  outcome.problems = UnexpectedChanges(before, TakeSnapshot(), mustGo, mayStay);
-  for (const SeenBox& box : outcome.run.boxes) CHECK(box.caption == kCaption);
-  CHECK_FALSE(outcome.run.timedOut);
-  return outcome;
-}
-
-int AnswerClose(const SeenBox&) { return 0; }
-
-Text WithoutTrailingBackslash(const Text& path) {
-  return !path.empty() && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
-}
-
 }  // namespace
 
 TEST_CASE("no argument: the usage box, nothing changed") {

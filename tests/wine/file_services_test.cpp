@@ -42,6 +42,7 @@ TEST_CASE("PurgeFolder") {
   RemoveTree(kRoot);
   const Text other = kRoot + "\\other";
   WriteFile(other + "\\precious.htm");
+  WriteFile(other + "\\images\\mine.gif");
 
   struct Case {
     Text name;
@@ -82,6 +83,12 @@ TEST_CASE("PurgeFolder") {
     for (const Text& f : c.staying) CHECK_MESSAGE(Exists(dir + "\\" + f), f);
     if (c.name != "missing folder") CHECK(Exists(dir) == !c.expected);
     CHECK(Exists(other + "\\precious.htm"));
+  }
+
+  SUBCASE("a folder inside a linked folder") {
+    MakeFolderLink(kRoot + "\\linked", other);
+    CHECK_FALSE(PurgeFolder(kRoot + "\\linked\\images"));
+    CHECK(Exists(other + "\\images\\mine.gif"));
   }
 }
 
