@@ -1,5 +1,8 @@
 #include "box_driver.h"
 
+#include <psapi.h>
+
+#include <algorithm>
 #include <set>
 #include <stdexcept>
 
@@ -119,6 +122,13 @@ RunResult RunAndAnswer(const Text& commandLine, const Answerer& answer, const Ru
     }
     HWND box = search.found;
     handled.insert(box);
+    // The program waits in its box: a good moment to read its memory, which
+    // cannot be read once it has exited.
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory)) {
+      result.peakMemoryBytes = std::max<std::size_t>(result.peakMemoryBytes, memory.PeakWorkingSetSize);
+    }
     SeenBox seen = ReadBox(box);
     seen.shownAtMs = NowMs() - start;
     if (options.onBox) options.onBox(seen);

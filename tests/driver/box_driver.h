@@ -27,6 +27,7 @@ struct RunResult {
   bool timedOut = false;
   std::vector<SeenBox> boxes;
   double totalMs = 0;
+  std::size_t peakMemoryBytes = 0;  // peak working set seen while a box was up, 0 if unknown
 };
 
 // Returns the button to press for a box; 0 closes it with WM_CLOSE; a
