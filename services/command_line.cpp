@@ -41,4 +41,15 @@ std::vector<Text> SplitCommandLine(const char* commandLine) {
   return arguments;
 }
 
+int ArgumentCount(const char* commandLine) {
+  const std::vector<Text> arguments = SplitCommandLine(commandLine);
+  return arguments.empty() ? 0 : static_cast<int>(arguments.size() - 1);
+}
+
+Text ArgumentAt(const char* commandLine, int n) {
+  const std::vector<Text> arguments = SplitCommandLine(commandLine);
+  if (n < 1 || static_cast<std::size_t>(n) >= arguments.size()) return Text();
+  return arguments[static_cast<std::size_t>(n)];
+}
+
 }  // namespace bx

@@ -13,4 +13,11 @@ namespace bx {
 // returned.
 std::vector<Text> SplitCommandLine(const char* commandLine);
 
+// The number of arguments after the program name.
+int ArgumentCount(const char* commandLine);
+
+// Argument n after the program name, counted from 1; empty when there are
+// fewer than n.
+Text ArgumentAt(const char* commandLine, int n);
+
 }  // namespace bx

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <vector>
 
 #include "services/command_line.h"
 #include "services/win32/unique_handle.h"
@@ -13,16 +12,9 @@ namespace bx {
 
 const char MessageCaption[] = "Belvarix Lite Uninstall";
 
-int GetArgumentCount() {
-  const std::vector<Text> arguments = SplitCommandLine(GetCommandLineA());
-  return arguments.empty() ? 0 : static_cast<int>(arguments.size() - 1);
-}
+int GetArgumentCount() { return ArgumentCount(GetCommandLineA()); }
 
-Text GetArgument(int n) {
-  const std::vector<Text> arguments = SplitCommandLine(GetCommandLineA());
-  if (n < 1 || static_cast<std::size_t>(n) >= arguments.size()) return Text();
-  return arguments[static_cast<std::size_t>(n)];
-}
+Text GetArgument(int n) { return ArgumentAt(GetCommandLineA(), n); }
 
 int ShowUninstallMessage(const Text& text, unsigned flags) {
   return MessageBoxA(nullptr, text.c_str(), MessageCaption, flags);

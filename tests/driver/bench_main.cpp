@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
   for (const Scale& scale : {Scale{"helpfiles", AddHelpFiles}, Scale{"subkeys", AddUninstallSubkeys}}) {
     for (int count : {1000, 10000}) {
       std::vector<double> removal;
-      for (int round = 0; round < std::max(1, rounds / 2); ++round) {
+      for (int round = 0; round < rounds; ++round) {
         MakeSample(kInstall);
         scale.add(count);
         removal.push_back(Measure("bxwipe.exe", args).removalMs);

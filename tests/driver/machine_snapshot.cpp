@@ -46,23 +46,30 @@ void WalkKeys(HKEY parent, const Text& name, const Text& shown, Snapshot& out, i
   HKEY key;
   if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
   out["K " + shown] = "";
-  std::vector<char> valueName(16384);
-  std::vector<unsigned char> data(1 << 16);
+  static std::vector<char> valueName(16384);
+  static std::vector<unsigned char> data(1 << 16);
   for (DWORD i = 0;; ++i) {
     DWORD nameLength = static_cast<DWORD>(valueName.size());
-    DWORD size = static_cast<DWORD>(data.size());
+    DWORD size = 0;
     DWORD type = 0;
-    const LONG status = RegEnumValueA(key, i, valueName.data(), &nameLength, nullptr, &type, data.data(), &size);
+    const LONG status = RegEnumValueA(key, i, valueName.data(), &nameLength, nullptr, &type, nullptr, &size);
     if (status == ERROR_NO_MORE_ITEMS) break;
-    if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) continue;
+    if (status != ERROR_SUCCESS) continue;
+    const Text name(valueName.data(), nameLength);
     unsigned long hash = 5381;
-    if (status == ERROR_SUCCESS) {
-      for (DWORD b = 0; b < size; ++b) hash = hash * 33 + data[b];
+    DWORD read = static_cast<DWORD>(data.size());
+    if (size <= data.size() &&
+        RegQueryValueExA(key, name.c_str(), nullptr, nullptr, data.data(), &read) == ERROR_SUCCESS) {
+      for (DWORD b = 0; b < read; ++b) hash = hash * 33 + data[b];
     }
     char detail[64];
     std::snprintf(detail, sizeof detail, "type=%lu size=%lu hash=%lx", static_cast<unsigned long>(type),
                   static_cast<unsigned long>(size), hash);
-    out["V " + shown + " : " + Text(valueName.data(), nameLength)] = detail;
+    out["V " + shown + " : " + name] = detail;
+  }
+  if (depth == 0) {
+    RegCloseKey(key);
+    return;
   }
   std::vector<Text> subkeys;
   char subkey[256];
@@ -71,9 +78,7 @@ void WalkKeys(HKEY parent, const Text& name, const Text& shown, Snapshot& out, i
     if (RegEnumKeyExA(key, i, subkey, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
     subkeys.emplace_back(subkey, length);
   }
-  for (const Text& s : subkeys) {
-    if (depth != 0) WalkKeys(key, s, shown + "\\" + s, out, depth - 1);
-  }
+  for (const Text& s : subkeys) WalkKeys(key, s, shown + "\\" + s, out, depth - 1);
   RegCloseKey(key);
 }
 
@@ -86,14 +91,18 @@ Snapshot TakeSnapshot() {
   char desktop[MAX_PATH + 1] = {};
   SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
   WalkFiles(desktop, out, true);
-  // The program deletes two keys under CurrentVersion: that branch is taken
-  // whole, its ancestors' direct subkeys too (so that a delete climbing out
-  // of it would show). All of HKLM\SOFTWARE is 10,000 keys and 200,000
-  // values here, seconds to walk.
-  WalkKeys(HKEY_LOCAL_MACHINE, "SOFTWARE", "HKLM\\SOFTWARE", out, 1);
-  WalkKeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows", "HKLM\\SOFTWARE\\Microsoft\\Windows", out, 0);
-  WalkKeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
-           "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion", out);
+  // The program deletes two keys, under CurrentVersion\Uninstall and
+  // CurrentVersion\App Paths: those two branches are taken whole, and every
+  // ancestor's direct subkeys, so that a delete reaching out of them would
+  // show. (All of HKLM\SOFTWARE is 10,000 keys and 200,000 values here,
+  // seconds to walk; CurrentVersion alone holds thousands of time-zone values.)
+  const Text currentVersion = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+  for (const Text& ancestor : {Text("SOFTWARE"), Text("SOFTWARE\\Microsoft"), Text("SOFTWARE\\Microsoft\\Windows"), currentVersion}) {
+    WalkKeys(HKEY_LOCAL_MACHINE, ancestor, "HKLM\\" + ancestor, out, 1);
+  }
+  for (const Text& branch : {currentVersion + "\\Uninstall", currentVersion + "\\App Paths"}) {
+    WalkKeys(HKEY_LOCAL_MACHINE, branch, "HKLM\\" + branch, out);
+  }
   WalkKeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\BxTest", "HKLM\\SOFTWARE\\BxTest", out);
   WalkKeys(HKEY_CURRENT_USER, "Software", "HKCU\\Software", out);
   // Wine's own settings, which Wine itself writes when a desktop starts.

@@ -53,15 +53,9 @@ using fake::System;
 
 const char MessageCaption[] = "Belvarix Lite Uninstall";
 
-int GetArgumentCount() {
-  const auto arguments = SplitCommandLine(System.commandLine.c_str());
-  return arguments.empty() ? 0 : static_cast<int>(arguments.size() - 1);
-}
+int GetArgumentCount() { return ArgumentCount(System.commandLine.c_str()); }
 
-Text GetArgument(int n) {
-  const auto arguments = SplitCommandLine(System.commandLine.c_str());
-  return n >= 1 && static_cast<std::size_t>(n) < arguments.size() ? arguments[static_cast<std::size_t>(n)] : Text();
-}
+Text GetArgument(int n) { return ArgumentAt(System.commandLine.c_str(), n); }
 
 int ShowUninstallMessage(const Text& text, unsigned flags) {
   char hex[16];

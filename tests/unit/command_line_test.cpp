@@ -73,3 +73,14 @@ TEST_CASE("a command line near 32K characters is split whole") {
   const Text line = "bxwipe.exe \"" + folder + "\" tail";
   CHECK(SplitCommandLine(line.c_str()) == Args{"bxwipe.exe", folder, "tail"});
 }
+
+TEST_CASE("argument count and access") {
+  CHECK(bx::ArgumentCount("bxwipe.exe") == 0);
+  CHECK(bx::ArgumentCount("") == 0);
+  CHECK(bx::ArgumentCount("bxwipe.exe a \"\" b") == 2);
+  CHECK(bx::ArgumentAt("bxwipe.exe a b", 1) == "a");
+  CHECK(bx::ArgumentAt("bxwipe.exe a b", 2) == "b");
+  CHECK(bx::ArgumentAt("bxwipe.exe a b", 3).empty());
+  CHECK(bx::ArgumentAt("bxwipe.exe a b", 0).empty());
+  CHECK(bx::ArgumentAt("bxwipe.exe a b", -1).empty());
+}
