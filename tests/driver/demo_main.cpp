@@ -20,17 +20,12 @@ using namespace bx::test;
 namespace {
 
 void PrintTree(const Text& dir, const Text& indent) {
-  WIN32_FIND_DATAA entry;
-  HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &entry);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
+  ForEachEntry(dir, [&](const WIN32_FIND_DATAA& entry) {
     const Text name = entry.cFileName;
-    if (name == "." || name == "..") continue;
     const bool folder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     std::printf("%s%s%s\n", indent.c_str(), name.c_str(), folder ? "\\" : "");
     if (folder) PrintTree(dir + "\\" + name, indent + "    ");
-  } while (FindNextFileA(find, &entry));
-  FindClose(find);
+  });
 }
 
 void PrintKey(HKEY root, const Text& shownRoot, const Text& path) {

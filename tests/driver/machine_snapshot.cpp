@@ -1,5 +1,7 @@
 #include "machine_snapshot.h"
 
+#include "scratch.h"
+
 #include <windows.h>
 #include <shlobj.h>
 
@@ -18,13 +20,8 @@ Text Lower(Text text) {
 }
 
 void WalkFiles(const Text& dir, Snapshot& out, bool followLinks) {
-  WIN32_FIND_DATAA entry;
-  HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &entry);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
-    const Text name = entry.cFileName;
-    if (name == "." || name == "..") continue;
-    const Text path = dir + "\\" + name;
+  ForEachEntry(dir, [&](const WIN32_FIND_DATAA& entry) {
+    const Text path = dir + "\\" + entry.cFileName;
     char detail[96];
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       std::snprintf(detail, sizeof detail, "attr=%lx", static_cast<unsigned long>(entry.dwFileAttributes));
@@ -37,8 +34,7 @@ void WalkFiles(const Text& dir, Snapshot& out, bool followLinks) {
                     static_cast<unsigned long>(entry.ftLastWriteTime.dwLowDateTime));
       out["F " + path] = detail;
     }
-  } while (FindNextFileA(find, &entry));
-  FindClose(find);
+  });
 }
 
 // depth: how many levels of subkeys to descend (-1: all).

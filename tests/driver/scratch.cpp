@@ -25,6 +25,17 @@ void WriteFile(const Text& path, const Text& content) {
   CloseHandle(file);
 }
 
+void ForEachEntry(const Text& dir, const std::function<void(const WIN32_FIND_DATAA&)>& visit) {
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    const Text name = entry.cFileName;
+    if (name != "." && name != "..") visit(entry);
+  } while (FindNextFileA(find, &entry));
+  FindClose(find);
+}
+
 bool Exists(const Text& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool IsFolder(const Text& path) {
@@ -44,15 +55,9 @@ void RemoveTree(const Text& path) {
     DeleteFileA(path.c_str());
     return;
   }
-  WIN32_FIND_DATAA entry;
-  HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const Text name = entry.cFileName;
-      if (name != "." && name != "..") RemoveTree(path + "\\" + name);
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-  }
+  std::vector<Text> names;
+  ForEachEntry(path, [&names](const WIN32_FIND_DATAA& entry) { names.emplace_back(entry.cFileName); });
+  for (const Text& name : names) RemoveTree(path + "\\" + name);
   if (!RemoveDirectoryA(path.c_str())) {
     // A name past MAX_PATH is out of the ANSI functions' reach.
     RunUnix("/bin/rm -rf '" + UnixPath(path) + "'", [path] { return !Exists(path); });

@@ -17,6 +17,9 @@ void MakeFolders(const Text& path);
 // Writes a file (creating its folders) with the given content.
 void WriteFile(const Text& path, const Text& content = "x");
 
+// Calls visit for every entry of folder dir but "." and "..".
+void ForEachEntry(const Text& dir, const std::function<void(const WIN32_FIND_DATAA&)>& visit);
+
 bool Exists(const Text& path);
 bool IsFolder(const Text& path);
 
