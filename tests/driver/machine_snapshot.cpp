@@ -108,25 +108,16 @@ Snapshot TakeSnapshot() {
   return out;
 }
 
-SnapshotDiff Compare(const Snapshot& before, const Snapshot& after) {
-  SnapshotDiff diff;
-  for (const auto& [name, detail] : before) {
-    const auto found = after.find(name);
-    if (found == after.end()) {
-      diff.removed.push_back(name);
-    } else if (found->second != detail && name[0] != 'D') {
-      diff.changed.push_back(name + " (" + detail + " -> " + found->second + ")");
-    }
-  }
-  for (const auto& [name, detail] : after) {
-    if (before.count(name) == 0) diff.added.push_back(name);
-  }
-  return diff;
+namespace {
+// Where an entry sits, lower-cased: its path, or for a value its key.
+Text PlaceOf(const Text& entry) {
+  const Text place = Lower(entry.substr(2));
+  return entry[0] == 'V' ? place.substr(0, place.find(" : ")) : place;
 }
+}  // namespace
 
 bool IsUnder(const Text& entry, const std::vector<Text>& places) {
-  Text place = Lower(entry.substr(2));
-  if (entry[0] == 'V') place = place.substr(0, place.find(" : "));
+  const Text place = PlaceOf(entry);
   for (const Text& p : places) {
     const Text prefix = Lower(p);
     if (place.compare(0, prefix.size(), prefix) != 0) continue;
@@ -136,8 +127,7 @@ bool IsUnder(const Text& entry, const std::vector<Text>& places) {
 }
 
 bool IsAt(const Text& entry, const std::vector<Text>& places) {
-  Text place = Lower(entry.substr(2));
-  if (entry[0] == 'V') place = place.substr(0, place.find(" : "));
+  const Text place = PlaceOf(entry);
   for (const Text& p : places) {
     if (place == Lower(p)) return true;
   }
@@ -149,12 +139,13 @@ std::vector<Text> UnexpectedChanges(const Snapshot& before, const Snapshot& afte
   std::vector<Text> problems;
   for (const auto& [name, detail] : before) {
     const auto found = after.find(name);
-    if (found == after.end() && IsAt(name, mayGo)) continue;
-    const bool mayEitherWay = IsAt(name, mayGo);
-    const bool shouldGo = IsUnder(name, mustGo) && !IsAt(name, mustStay);
-    if (shouldGo && !mayEitherWay && found != after.end()) problems.push_back("still there: " + name);
-    if (!shouldGo && found == after.end()) problems.push_back("lost: " + name);
-    if (found != after.end() && found->second != detail && name[0] != 'D') {
+    const bool gone = found == after.end();
+    if (!IsAt(name, mayGo)) {
+      const bool shouldGo = IsUnder(name, mustGo) && !IsAt(name, mustStay);
+      if (shouldGo && !gone) problems.push_back("still there: " + name);
+      if (!shouldGo && gone) problems.push_back("lost: " + name);
+    }
+    if (!gone && found->second != detail && name[0] != 'D') {
       problems.push_back("changed: " + name + " (" + detail + " -> " + found->second + ")");
     }
   }

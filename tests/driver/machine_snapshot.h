@@ -19,14 +19,6 @@ using Snapshot = std::map<Text, Text>;
 
 Snapshot TakeSnapshot();
 
-struct SnapshotDiff {
-  std::vector<Text> removed;
-  std::vector<Text> added;
-  std::vector<Text> changed;
-};
-
-SnapshotDiff Compare(const Snapshot& before, const Snapshot& after);
-
 // True when entry lies at or below one of the places, compared without regard
 // to case: "C:\x" covers the folder C:\x and all in it, "HKLM\...\k" the key,
 // its values and its subkeys.
