@@ -1,6 +1,6 @@
 #include <exception>
 
-#include "app/run_context.h"
+#include "app/uninstall_main.h"
 #include "services/process.h"
 #include "services/win_values.h"
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "app/run_context.h"
+#include "app/uninstall_main.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // UninstallMain ends the process itself on every ordinary path; reaching

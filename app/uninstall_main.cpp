@@ -1,14 +1,13 @@
-#include "app/run_context.h"
+#include "app/uninstall_main.h"
+
+#include "services/path_rules.h"
 #include "services/process.h"
 #include "services/win_values.h"
 #include "uninstall/install_folder.h"
-#include "uninstall/path_rules.h"
 #include "uninstall/probes.h"
+#include "uninstall/run_context.h"
 
 namespace bx {
-
-RunContext Run;
-
 namespace {
 
 const char kUsageText[] =

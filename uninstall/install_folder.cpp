@@ -1,7 +1,7 @@
 #include "uninstall/install_folder.h"
 
 #include "services/process.h"
-#include "uninstall/path_rules.h"
+#include "services/path_rules.h"
 
 namespace bx {
 

@@ -1,11 +1,11 @@
 #include "uninstall/probes.h"
 
-#include "app/run_context.h"
 #include "services/process.h"
 #include "services/registry.h"
 #include "services/win_values.h"
 #include "uninstall/install_folder.h"
 #include "uninstall/removal_plan.h"
+#include "uninstall/run_context.h"
 
 namespace bx {
 

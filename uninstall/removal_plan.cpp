@@ -1,14 +1,11 @@
 #include "uninstall/removal_plan.h"
 
-#include <cstddef>
-#include <iterator>
-
-#include "app/run_context.h"
 #include "services/files.h"
+#include "services/path_rules.h"
 #include "services/process.h"
 #include "services/registry.h"
 #include "services/win_values.h"
-#include "uninstall/path_rules.h"
+#include "uninstall/run_context.h"
 
 namespace bx {
 namespace {
@@ -17,59 +14,60 @@ const char ProjectFolderMarker[] = "f:\\projects";
 
 enum class Action { Delete, Purge, RemoveFolder };
 enum class Base { Install, Help, ProgramGroup, Desktop };
+// Lite: the Lite edition's own items, always removed. Shared: what the full
+// edition uses as well, removed only when it is absent.
+enum class Tier { Lite, Shared };
 
 struct RemovalStep {
+  Tier tier;
   Action action;
   Base base;
   const char* relativeName;
 };
 
-// The Lite edition's own items come first; everything from kSharedFrom on is
-// shared with the full edition. Names stay letter for letter as the installer
-// wrote them; the file system matches them without regard to case. Every
-// folder is emptied before it is removed.
+// The Lite edition's own items come first, then the shared ones. Names stay
+// letter for letter as the installer wrote them; the file system matches them
+// without regard to case. Every folder is emptied before it is removed.
 const RemovalStep kRemovalPlan[] = {
-    {Action::Delete, Base::Install, "BXLite.exe"},
-    {Action::Delete, Base::Desktop, "Belvarix Lite.lnk"},
-    {Action::Delete, Base::ProgramGroup, "Belvarix Lite.lnk"},
-    {Action::Delete, Base::ProgramGroup, "Purchase Belvarix.lnk"},
-    {Action::Purge, Base::Help, "Belvarix Lite"},
-    {Action::Delete, Base::Help, "keywords.bvx"},
-    {Action::Delete, Base::Help, "titles.bvx"},
-    {Action::Delete, Base::Install, "backup\\bxwipe.exe"},
-    {Action::Delete, Base::Install, "backup\\Belvarix Lite.lnk"},
-    {Action::RemoveFolder, Base::Install, "backup"},
-    // Shared with the full edition.
-    {Action::RemoveFolder, Base::ProgramGroup, ""},
-    {Action::Delete, Base::Install, "BXHelp.exe"},
-    {Action::Delete, Base::Install, "Purchase Belvarix.url"},
-    {Action::Delete, Base::Install, "CSSDefs\\Opera 3.5.def"},
-    {Action::Delete, Base::Install, "cssdefs\\Netscape 4.def"},
-    {Action::Delete, Base::Install, "cssdefs\\Internet Explorer 5.5.def"},
-    {Action::Delete, Base::Install, "cssdefs\\Internet Explorer 5.def"},
-    {Action::Delete, Base::Install, "cssdefs\\Internet Explorer 4.def"},
-    {Action::Delete, Base::Install, "cssdefs\\Internet Explorer 3.def"},
-    {Action::Delete, Base::Install, "cssdefs\\CSS Level 2.def"},
-    {Action::Delete, Base::Install, "cssdefs\\CSS Level 1.def"},
-    {Action::Delete, Base::Install, "cssdefs\\property.dat"},
-    {Action::RemoveFolder, Base::Install, "cssdefs"},
-    {Action::Purge, Base::Help, "images"},
-    {Action::Purge, Base::Help, "CSS Basics"},
-    {Action::Purge, Base::Help, "HomeSite Integration"},
-    {Action::Purge, Base::Help, ""},
-    {Action::Delete, Base::Install, "user\\templates\\sample.css"},
-    {Action::Delete, Base::Install, "user\\templates\\sample2.css"},
-    {Action::Delete, Base::Install, "user\\templates\\ocean.css"},
-    {Action::Delete, Base::Install, "user\\templates\\charcoal.css"},
-    {Action::Delete, Base::Install, "user\\templates\\headline.css"},
-    {Action::RemoveFolder, Base::Install, "user\\templates"},
-    {Action::Delete, Base::Install, "user\\elements.dat"},
-    {Action::Delete, Base::Install, "user\\pseudocl.dat"},
-    {Action::Delete, Base::Install, "user\\pseudoel.dat"},
-    {Action::Delete, Base::Install, "user\\fontgrp.dat"},
-    {Action::RemoveFolder, Base::Install, "user"},
+    {Tier::Lite, Action::Delete, Base::Install, "BXLite.exe"},
+    {Tier::Lite, Action::Delete, Base::Desktop, "Belvarix Lite.lnk"},
+    {Tier::Lite, Action::Delete, Base::ProgramGroup, "Belvarix Lite.lnk"},
+    {Tier::Lite, Action::Delete, Base::ProgramGroup, "Purchase Belvarix.lnk"},
+    {Tier::Lite, Action::Purge, Base::Help, "Belvarix Lite"},
+    {Tier::Lite, Action::Delete, Base::Help, "keywords.bvx"},
+    {Tier::Lite, Action::Delete, Base::Help, "titles.bvx"},
+    {Tier::Lite, Action::Delete, Base::Install, "backup\\bxwipe.exe"},
+    {Tier::Lite, Action::Delete, Base::Install, "backup\\Belvarix Lite.lnk"},
+    {Tier::Lite, Action::RemoveFolder, Base::Install, "backup"},
+    {Tier::Shared, Action::RemoveFolder, Base::ProgramGroup, ""},
+    {Tier::Shared, Action::Delete, Base::Install, "BXHelp.exe"},
+    {Tier::Shared, Action::Delete, Base::Install, "Purchase Belvarix.url"},
+    {Tier::Shared, Action::Delete, Base::Install, "CSSDefs\\Opera 3.5.def"},
+    {Tier::Shared, Action::Delete, Base::Install, "cssdefs\\Netscape 4.def"},
+    {Tier::Shared, Action::Delete, Base::Install, "cssdefs\\Internet Explorer 5.5.def"},
+    {Tier::Shared, Action::Delete, Base::Install, "cssdefs\\Internet Explorer 5.def"},
+    {Tier::Shared, Action::Delete, Base::Install, "cssdefs\\Internet Explorer 4.def"},
+    {Tier::Shared, Action::Delete, Base::Install, "cssdefs\\Internet Explorer 3.def"},
+    {Tier::Shared, Action::Delete, Base::Install, "cssdefs\\CSS Level 2.def"},
+    {Tier::Shared, Action::Delete, Base::Install, "cssdefs\\CSS Level 1.def"},
+    {Tier::Shared, Action::Delete, Base::Install, "cssdefs\\property.dat"},
+    {Tier::Shared, Action::RemoveFolder, Base::Install, "cssdefs"},
+    {Tier::Shared, Action::Purge, Base::Help, "images"},
+    {Tier::Shared, Action::Purge, Base::Help, "CSS Basics"},
+    {Tier::Shared, Action::Purge, Base::Help, "HomeSite Integration"},
+    {Tier::Shared, Action::Purge, Base::Help, ""},
+    {Tier::Shared, Action::Delete, Base::Install, "user\\templates\\sample.css"},
+    {Tier::Shared, Action::Delete, Base::Install, "user\\templates\\sample2.css"},
+    {Tier::Shared, Action::Delete, Base::Install, "user\\templates\\ocean.css"},
+    {Tier::Shared, Action::Delete, Base::Install, "user\\templates\\charcoal.css"},
+    {Tier::Shared, Action::Delete, Base::Install, "user\\templates\\headline.css"},
+    {Tier::Shared, Action::RemoveFolder, Base::Install, "user\\templates"},
+    {Tier::Shared, Action::Delete, Base::Install, "user\\elements.dat"},
+    {Tier::Shared, Action::Delete, Base::Install, "user\\pseudocl.dat"},
+    {Tier::Shared, Action::Delete, Base::Install, "user\\pseudoel.dat"},
+    {Tier::Shared, Action::Delete, Base::Install, "user\\fontgrp.dat"},
+    {Tier::Shared, Action::RemoveFolder, Base::Install, "user"},
 };
-constexpr std::size_t kSharedFrom = 10;
 
 // The special folder with a trailing backslash, or empty when the shell
 // cannot tell it: an empty base must never be joined to a relative name, as
@@ -110,9 +108,8 @@ void RunRemovalPlan() {
   Run.ProgramGroupDir = programs.empty() ? Text() : programs + "Belvarix 1.5\\";
   const Text desktop = SpecialFolder(kCsidlDesktop);
 
-  const std::size_t steps = Run.FullEditionPresent ? kSharedFrom : std::size(kRemovalPlan);
-  for (std::size_t i = 0; i < steps; ++i) {
-    const RemovalStep& step = kRemovalPlan[i];
+  for (const RemovalStep& step : kRemovalPlan) {
+    if (step.tier == Tier::Shared && Run.FullEditionPresent) continue;
     const Text* base = nullptr;
     switch (step.base) {
       case Base::Install: base = &Run.InstallDir; break;

@@ -5,7 +5,7 @@
 
 #include "services/process.h"
 #include "services/win32/unique_handle.h"
-#include "uninstall/path_rules.h"
+#include "services/path_rules.h"
 
 namespace bx {
 namespace {

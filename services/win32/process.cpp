@@ -6,7 +6,7 @@
 
 #include "services/command_line.h"
 #include "services/win32/unique_handle.h"
-#include "uninstall/path_rules.h"
+#include "services/path_rules.h"
 
 namespace bx {
 

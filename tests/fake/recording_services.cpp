@@ -26,14 +26,6 @@ void Reset() {
   Run = RunContext{};
 }
 
-int RunProgram() {
-  try {
-    return RunWithErrorBox(&UninstallMain);
-  } catch (const RunEnded&) {
-    return 0;
-  }
-}
-
 std::vector<Text> ActionsStartingWith(const Text& prefix) {
   std::vector<Text> found;
   for (const Text& action : System.actions) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/run_context.h"
+#include "uninstall/run_context.h"
 #include "services/text.h"
 
 namespace bx::fake {

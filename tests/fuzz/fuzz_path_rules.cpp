@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "uninstall/path_rules.h"
+#include "services/path_rules.h"
 
 // The trailing-backslash rules undo each other, lower-casing keeps the length
 // and touches only A-Z, and containment agrees with itself.

@@ -1,5 +1,6 @@
 #include "test_printing.h"
 
+#include "app/uninstall_main.h"
 #include "fake/recording_services.h"
 #include "services/platform_error.h"
 

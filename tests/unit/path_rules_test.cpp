@@ -1,6 +1,6 @@
 #include "test_printing.h"
 
-#include "uninstall/path_rules.h"
+#include "services/path_rules.h"
 
 using namespace bx;
 

@@ -1,4 +1,4 @@
-#include "uninstall/path_rules.h"
+#include "services/path_rules.h"
 
 namespace bx {
 namespace {

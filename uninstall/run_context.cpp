@@ -1,0 +1,7 @@
+#include "uninstall/run_context.h"
+
+namespace bx {
+
+RunContext Run;
+
+}  // namespace bx
