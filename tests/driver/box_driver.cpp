@@ -40,6 +40,7 @@ BOOL CALLBACK FindBox(HWND window, LPARAM param) {
 
 SeenBox ReadBox(HWND box) {
   SeenBox seen;
+  seen.window = box;
   char buffer[65536];
   GetWindowTextA(box, buffer, sizeof buffer);
   seen.caption = buffer;

@@ -13,6 +13,7 @@ namespace bx::test {
 using Text = std::string;
 
 struct SeenBox {
+  HWND window = nullptr;
   Text caption;
   Text text;
   std::vector<int> buttons;  // IDOK..IDNO present, in id order

@@ -59,15 +59,16 @@ void Show(const Text& dir) {
   PrintKey(HKEY_LOCAL_MACHINE, "HKLM", kAppPathsKey);
 }
 
-Text Escape(const Text& text) {
-  Text out;
-  for (char c : text) {
-    if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\n') {
-      out += "\\n\n        ";
+// The box's text as the box lays it out: one margin line per line of text.
+// A box breaks lines at CR LF, and at a lone CR or LF as well.
+Text InMargin(const Text& text) {
+  Text out = "  |   ";
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      out += "\n  |   ";
     } else {
-      out += c;
+      out += text[i];
     }
   }
   return out;
@@ -98,12 +99,19 @@ int RunDemo(int argc, char** argv, int first) {
   options.onBox = [&](const SeenBox& box) {
     Text buttons;
     for (int id : box.buttons) buttons += Text(buttons.empty() ? "" : " ") + "[" + ButtonName(id) + (id == box.defaultButton ? "*" : "") + "]";
-    std::printf("\n  +-- %s\n  |   %s\n  |   %s   (* = default)\n", box.caption.c_str(), Escape(box.text).c_str(),
+    std::printf("\n  +-- %s\n%s\n  |\n  |   %s   (* = default)\n", box.caption.c_str(), InMargin(box.text).c_str(),
                 buttons.c_str());
     if (!screenshots.empty()) {
+      // A box the user looks at is the active window, with its caption lit.
+      SetForegroundWindow(box.window);
+      for (int i = 0; i < 100 && GetForegroundWindow() != box.window; ++i) Sleep(10);
       Sleep(300);  // let the window paint
+      // Wine does not wait for a unix program, so the picture is written under
+      // a scratch name and renamed when whole; a file of an earlier demo must
+      // not count as this one.
       const Text file = screenshots + "/box-" + std::to_string(++shot) + ".png";
-      RunUnix("/usr/bin/import -window root '" + file + "'", [file] {
+      DeleteFileA(("Z:" + file).c_str());
+      RunUnix("/usr/bin/import -window root 'png:" + file + ".part' && mv '" + file + ".part' '" + file + "'", [file] {
         return GetFileAttributesA(("Z:" + file).c_str()) != INVALID_FILE_ATTRIBUTES;
       });
       std::printf("  |   screenshot: %s\n", file.c_str());
