@@ -1,5 +1,6 @@
 #include "app/uninstall_main.h"
 
+#include "services/code_page.h"
 #include "services/path_rules.h"
 #include "services/process.h"
 #include "services/win_values.h"
@@ -31,7 +32,7 @@ void UninstallMain() {
     ConfirmUninstall();
   }
   ShowNoticeAndEnd("Belvarix Lite could not be found in the folder \"" +
-                   RemoveTrailingBackslash(Run.InstallDir) + ".\"");
+                   RemoveTrailingBackslash(Run.InstallDir, IsAnsiLeadByte) + ".\"");
 }
 
 }  // namespace bx

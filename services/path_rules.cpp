@@ -1,19 +1,34 @@
 #include "services/path_rules.h"
 
 namespace bx {
-namespace {
 
-bool EndsInBackslash(const Text& text) { return !text.empty() && text.back() == '\\'; }
+bool NoLeadBytes(unsigned char) { return false; }
 
-}  // namespace
+std::size_t FindLastBackslash(const Text& text, LeadByteTest isLeadByte) {
+  // Characters are told apart only from the start, as CharNextA does: a trail
+  // byte can take the value of any separator.
+  std::size_t last = Text::npos;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) {
+      ++i;
+    } else if (text[i] == '\\') {
+      last = i;
+    }
+  }
+  return last;
+}
 
-Text AddTrailingBackslash(const Text& text) {
-  if (text.empty() || EndsInBackslash(text)) return text;
+bool EndsInBackslash(const Text& text, LeadByteTest isLeadByte) {
+  return !text.empty() && FindLastBackslash(text, isLeadByte) == text.size() - 1;
+}
+
+Text AddTrailingBackslash(const Text& text, LeadByteTest isLeadByte) {
+  if (text.empty() || EndsInBackslash(text, isLeadByte)) return text;
   return text + '\\';
 }
 
-Text RemoveTrailingBackslash(const Text& text) {
-  if (!EndsInBackslash(text)) return text;
+Text RemoveTrailingBackslash(const Text& text, LeadByteTest isLeadByte) {
+  if (!EndsInBackslash(text, isLeadByte)) return text;
   return text.substr(0, text.size() - 1);
 }
 

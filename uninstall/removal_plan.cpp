@@ -1,5 +1,6 @@
 #include "uninstall/removal_plan.h"
 
+#include "services/code_page.h"
 #include "services/files.h"
 #include "services/path_rules.h"
 #include "services/process.h"
@@ -72,7 +73,7 @@ const RemovalStep kRemovalPlan[] = {
 // The special folder with a trailing backslash, or empty when the shell
 // cannot tell it: an empty base must never be joined to a relative name, as
 // that would address the current directory.
-Text SpecialFolder(int csidl) { return AddTrailingBackslash(GetSpecialFolderPath(csidl)); }
+Text SpecialFolder(int csidl) { return AddTrailingBackslash(GetSpecialFolderPath(csidl), IsAnsiLeadByte); }
 
 void Perform(Action action, const Text& path) {
   switch (action) {
@@ -88,7 +89,7 @@ Text ComposeFinalReport() {
   Text report = "Belvarix Lite has been uninstalled.";
   if (!Run.FullEditionPresent && !RemoveFolder(Run.InstallDir)) {
     report += "  However, some files will need to be manually removed from \"";
-    report += RemoveTrailingBackslash(Run.InstallDir);
+    report += RemoveTrailingBackslash(Run.InstallDir, IsAnsiLeadByte);
     report += "\"";
   }
   return report;

@@ -3,9 +3,10 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "services/code_page.h"
+#include "services/path_rules.h"
 #include "services/process.h"
 #include "services/win32/unique_handle.h"
-#include "services/path_rules.h"
 
 namespace bx {
 namespace {
@@ -25,9 +26,9 @@ bool IsReparsePoint(const Text& path) {
 // at either level.) With a trailing backslash Windows and Wine report the
 // target's attributes, so the link itself is asked about without it.
 bool IsBehindLink(const Text& dir) {
-  const Text folder = RemoveTrailingBackslash(dir);
+  const Text folder = RemoveTrailingBackslash(dir, IsAnsiLeadByte);
   if (IsReparsePoint(folder)) return true;
-  const std::size_t slash = folder.rfind('\\');
+  const std::size_t slash = FindLastBackslash(folder, IsAnsiLeadByte);
   if (slash == Text::npos || slash < 3) return false;  // no parent below a drive root
   return IsReparsePoint(folder.substr(0, slash));
 }
@@ -50,7 +51,7 @@ bool DeleteFileIfExists(const Text& path) { return IsExistingFile(path) && Delet
 bool RemoveFolder(const Text& path) { return RemoveDirectoryA(path.c_str()) != 0; }
 
 bool PurgeFolder(const Text& folder) {
-  const Text dir = AddTrailingBackslash(folder);
+  const Text dir = AddTrailingBackslash(folder, IsAnsiLeadByte);
   if (!IsBehindLink(dir)) DeletePlainFiles(dir);
   return RemoveFolder(dir);
 }

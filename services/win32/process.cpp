@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "services/command_line.h"
-#include "services/win32/unique_handle.h"
 #include "services/path_rules.h"
+#include "services/win32/unique_handle.h"
 
 namespace bx {
 

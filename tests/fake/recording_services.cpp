@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "services/code_page.h"
 #include "services/command_line.h"
 #include "services/files.h"
 #include "services/platform_error.h"
@@ -94,6 +95,14 @@ Text GetSpecialFolderPath(int csidl) {
 }
 
 bool IsWindowsNT() { return System.windowsNT; }
+
+bool IsAnsiLeadByte(unsigned char byte) {
+  switch (System.codePage) {
+    case 932: return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    case 936: case 949: case 950: return byte >= 0x81 && byte <= 0xFE;
+    default: return false;
+  }
+}
 
 void NotifyFolderChanged(const Text& folder) { Record("NotifyFolderChanged", folder); }
 

@@ -29,6 +29,7 @@ struct FakeSystem {
   std::map<Text, FakeValue, NoCaseLess> defaultValues;  // key path -> its default value
   std::map<int, Text> specialFolders;                 // CSIDL -> path; missing: lookup fails
   bool windowsNT = true;
+  int codePage = 1252;                                // ANSI code page: 1252, 932, 936, 949 or 950
   std::set<Text, NoCaseLess> foldersThatStay;         // RemoveFolder fails for these
   std::vector<int> answers;                           // box results, in order; then IDOK (1)
 

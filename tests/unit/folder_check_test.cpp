@@ -65,3 +65,39 @@ TEST_CASE("an error that escapes the run gives one stop box and exit status 1") 
   CHECK(RunWithErrorBox(&FailingMain) == 1);
   CHECK(System.actions == Actions{"Box 0x10 Invalid data type for ''"});
 }
+
+TEST_CASE("folder check: in a double-byte code page a trail byte 0x5C is no backslash") {
+  // 0x95 0x5C is one character in 932 and in 936; in 1252 it is two, and the
+  // second is a backslash.
+  const Text hyo = "\x95\x5C";
+  struct Case {
+    int codePage;
+    Text commandLine, probed, named;
+  };
+  const Case cases[] = {
+      {932, "bxwipe.exe C:\\" + hyo, "C:\\" + hyo + "\\bxlite.exe", "C:\\" + hyo},
+      {932, "bxwipe.exe \"C:\\" + hyo + "\\\"", "C:\\" + hyo + "\\bxlite.exe", "C:\\" + hyo},
+      {936, "bxwipe.exe \"C:\\Belvarix " + hyo + "\"", "C:\\Belvarix " + hyo + "\\bxlite.exe", "C:\\Belvarix " + hyo},
+      {1252, "bxwipe.exe C:\\" + hyo, "C:\\" + hyo + "bxlite.exe", "C:\\\x95"},
+      {1252, "bxwipe.exe \"C:\\" + hyo + "\\\"", "C:\\" + hyo + "\\bxlite.exe", "C:\\" + hyo},
+  };
+  for (const Case& c : cases) {
+    CAPTURE(c.codePage);
+    CAPTURE(c.commandLine);
+    for (bool present : {true, false}) {
+      CAPTURE(present);
+      fake::Reset();
+      System.codePage = c.codePage;
+      System.commandLine = c.commandLine;
+      if (present) System.files = {c.probed};
+      System.answers = {7};  // No
+      CHECK(fake::RunProgram() == 0);
+      REQUIRE(System.actions.size() == 1);
+      if (present) {
+        CHECK(System.actions[0].compare(0, 9, "Box 0x134") == 0);  // found: the question
+      } else {
+        CHECK(System.actions[0] == "Box 0x40 Belvarix Lite could not be found in the folder \"" + c.named + ".\"");
+      }
+    }
+  }
+}

@@ -4,27 +4,62 @@
 
 using namespace bx;
 
-TEST_CASE("trailing backslash rules") {
-  struct Case {
-    Text in, added, removed;
-  };
+namespace {
+
+// Lead bytes of code page 932, as Windows reports them.
+bool IsLeadByte932(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+
+struct Case {
+  Text in, added, removed;
+  std::size_t lastBackslash;
+};
+
+void CheckRules(const Case& c, LeadByteTest isLeadByte) {
+  CAPTURE(c.in);
+  CHECK(AddTrailingBackslash(c.in, isLeadByte) == c.added);
+  CHECK(RemoveTrailingBackslash(c.in, isLeadByte) == c.removed);
+  CHECK(FindLastBackslash(c.in, isLeadByte) == c.lastBackslash);
+}
+
+const std::size_t npos = Text::npos;
+
+}  // namespace
+
+TEST_CASE("trailing backslash rules, single-byte code page: byte by byte") {
   const Case cases[] = {
-      {"", "", ""},
-      {"\\", "\\", ""},
-      {"C:\\", "C:\\", "C:"},
-      {"C:\\Apps\\Lite", "C:\\Apps\\Lite\\", "C:\\Apps\\Lite"},
-      {"C:\\Apps\\Lite\\", "C:\\Apps\\Lite\\", "C:\\Apps\\Lite"},
-      {"C:\\Apps\\Lite\\\\", "C:\\Apps\\Lite\\\\", "C:\\Apps\\Lite\\"},
-      {"\\\\server\\share", "\\\\server\\share\\", "\\\\server\\share"},
-      // A double-byte character whose trail byte is 0x5C still ends in a backslash.
-      {"C:\\\x95\x5C", "C:\\\x95\x5C", "C:\\\x95"},
-      {"C:\\\xFF", "C:\\\xFF\\", "C:\\\xFF"},
+      {"", "", "", npos},
+      {"\\", "\\", "", 0},
+      {"C:\\", "C:\\", "C:", 2},
+      {"C:\\Apps\\Lite", "C:\\Apps\\Lite\\", "C:\\Apps\\Lite", 7},
+      {"C:\\Apps\\Lite\\", "C:\\Apps\\Lite\\", "C:\\Apps\\Lite", 12},
+      {"C:\\Apps\\Lite\\\\", "C:\\Apps\\Lite\\\\", "C:\\Apps\\Lite\\", 13},
+      {"\\\\server\\share", "\\\\server\\share\\", "\\\\server\\share", 8},
+      // In 1252, 0x95 is a character of its own: the 0x5C after it is a backslash.
+      {"C:\\\x95\x5C", "C:\\\x95\x5C", "C:\\\x95", 4},
+      {"C:\\\xFF", "C:\\\xFF\\", "C:\\\xFF", 2},
   };
-  for (const Case& c : cases) {
-    CAPTURE(c.in);
-    CHECK(AddTrailingBackslash(c.in) == c.added);
-    CHECK(RemoveTrailingBackslash(c.in) == c.removed);
-  }
+  for (const Case& c : cases) CheckRules(c, NoLeadBytes);
+}
+
+TEST_CASE("trailing backslash rules, code page 932: whole characters") {
+  // 0x95 0x5C is one character, and so are 0x83 0x5C and 0x81 0x81.
+  const Case cases[] = {
+      {"C:\\\x95\x5C", "C:\\\x95\x5C\\", "C:\\\x95\x5C", 2},
+      {"C:\\\x95\x5C\\", "C:\\\x95\x5C\\", "C:\\\x95\x5C", 5},
+      {"C:\\Belvarix \x83\x5C", "C:\\Belvarix \x83\x5C\\", "C:\\Belvarix \x83\x5C", 2},
+      {"C:\\\x95\x5C\x83\x5C", "C:\\\x95\x5C\x83\x5C\\", "C:\\\x95\x5C\x83\x5C", 2},
+      // Pairs are counted from the start: here the last 0x5C stands alone.
+      {"C:\\\x81\x81\x5C", "C:\\\x81\x81\x5C", "C:\\\x81\x81", 5},
+      // A trail byte that looks like a lead byte does not open a character.
+      {"C:\\\x81\x95\x5C", "C:\\\x81\x95\x5C", "C:\\\x81\x95", 5},
+      // A lead byte at the very end stands alone.
+      {"C:\\\x95", "C:\\\x95\\", "C:\\\x95", 2},
+      // Half-width katakana (0xA1-0xDF) are single bytes.
+      {"C:\\\xB1\x5C", "C:\\\xB1\x5C", "C:\\\xB1", 4},
+      {"", "", "", npos},
+      {"C:\\Apps\\Lite", "C:\\Apps\\Lite\\", "C:\\Apps\\Lite", 7},
+  };
+  for (const Case& c : cases) CheckRules(c, IsLeadByte932);
 }
 
 TEST_CASE("lower-casing and containment are byte-wise") {

@@ -178,3 +178,22 @@ TEST_CASE("removal: a failed special-folder lookup skips exactly the steps on th
     CHECK(expected.size() == c.actions);
   }
 }
+
+TEST_CASE("removal: in code page 932 a folder ending in a 0x5C trail byte gets its own backslash") {
+  const Text folder = "C:\\\x95\x5C";  // the folder named by one character
+  fake::Reset();
+  System.codePage = 932;
+  System.commandLine = "bxwipe.exe \"" + folder + "\"";
+  System.files = {folder + "\\bxlite.exe"};
+  System.specialFolders = {{kCsidlDesktop, "C:\\\x83\x5C"}, {kCsidlCommonPrograms, "C:\\\x94\x5C"}};
+  System.foldersThatStay = {folder + "\\"};
+  System.answers = {kIdYes};
+  CHECK(fake::RunProgram() == 0);
+  CHECK(fake::ActionsStartingWith("DeleteFileIfExists C:\\\x95\x5C\\BXLite.exe").size() == 1);
+  CHECK(fake::ActionsStartingWith("DeleteFileIfExists C:\\\x83\x5C\\Belvarix Lite.lnk").size() == 1);
+  CHECK(fake::ActionsStartingWith("RemoveFolder C:\\\x94\x5C\\Belvarix 1.5\\").size() == 1);
+  CHECK(fake::ActionsStartingWith("PurgeFolder C:\\\x95\x5C\\Help\\images").size() == 1);
+  CHECK(System.actions.back() ==
+        "Box 0x40 Belvarix Lite has been uninstalled.  However, some files will need to be manually removed from \"" +
+            folder + "\"");
+}
