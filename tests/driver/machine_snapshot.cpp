@@ -1,6 +1,7 @@
 #include "machine_snapshot.h"
 
 #include "scratch.h"
+#include "services/path_rules.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -121,7 +122,11 @@ bool IsUnder(const Text& entry, const std::vector<Text>& places) {
   for (const Text& p : places) {
     const Text prefix = Lower(p);
     if (place.compare(0, prefix.size(), prefix) != 0) continue;
-    if (place.size() == prefix.size() || prefix.back() == '\\' || place[prefix.size()] == '\\') return true;
+    // Both start with the same whole characters, so the byte after the prefix
+    // opens a character of place.
+    if (place.size() == prefix.size() || bx::EndsInBackslash(prefix, IsAnsiLead) || place[prefix.size()] == '\\') {
+      return true;
+    }
   }
   return false;
 }

@@ -46,7 +46,7 @@ const char* const kStrayNames[] = {"BXLite.exe",        "Belvarix Lite.lnk",    
                                    "BXHelp.exe",        "Belvarix 1.5\\Belvarix Lite.lnk", "user\\elements.dat",
                                    "images\\logo.gif",  "Help\\index.htm",         "index.htm"};
 
-Text Parent(const Text& path) { return path.substr(0, path.rfind('\\')); }
+Text Parent(const Text& path) { return ParentOf(path); }
 
 }  // namespace
 

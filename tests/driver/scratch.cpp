@@ -6,17 +6,26 @@
 #include <functional>
 #include <stdexcept>
 
+#include "services/path_rules.h"
+
 namespace bx::test {
 
+bool IsAnsiLead(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+Text ParentOf(const Text& path) { return path.substr(0, bx::FindLastBackslash(path, IsAnsiLead)); }
+
+Text WithoutTrailingBackslash(const Text& path) { return bx::RemoveTrailingBackslash(path, IsAnsiLead); }
+
 void MakeFolders(const Text& path) {
-  for (std::size_t at = path.find('\\', 3); at != Text::npos; at = path.find('\\', at + 1)) {
-    CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+  // Character by character: in a double-byte code page a trail byte can be 0x5C.
+  for (const char* p = path.c_str(); *p != '\0'; p = CharNextA(p)) {
+    if (*p == '\\' && p - path.c_str() > 2) CreateDirectoryA(path.substr(0, p - path.c_str()).c_str(), nullptr);
   }
   CreateDirectoryA(path.c_str(), nullptr);
 }
 
 void WriteFile(const Text& path, const Text& content) {
-  const std::size_t slash = path.rfind('\\');
+  const std::size_t slash = bx::FindLastBackslash(path, IsAnsiLead);
   if (slash != Text::npos) MakeFolders(path.substr(0, slash));
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write " + path);
@@ -69,7 +78,9 @@ Text UnixPath(const Text& windowsPath) {
   static const Fn toUnix =
       reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
   if (toUnix == nullptr) throw std::runtime_error("not running under Wine");
-  std::wstring wide(windowsPath.begin(), windowsPath.end());
+  std::wstring wide(windowsPath.size() + 1, L'\0');
+  wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, &wide[0],
+                                                           static_cast<int>(wide.size()))));
   char* unix = toUnix(wide.c_str());
   if (unix == nullptr) throw std::runtime_error("no unix path for " + windowsPath);
   Text result = unix;

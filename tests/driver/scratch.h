@@ -11,6 +11,15 @@ namespace bx::test {
 
 using Text = std::string;
 
+// True when byte opens a two-byte character in this process's ANSI code page.
+bool IsAnsiLead(unsigned char byte);
+
+// The folder path lies in: everything before its last backslash character.
+Text ParentOf(const Text& path);
+
+// path without one trailing backslash character.
+Text WithoutTrailingBackslash(const Text& path);
+
 // Creates path and every missing parent folder.
 void MakeFolders(const Text& path);
 

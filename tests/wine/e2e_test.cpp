@@ -2,11 +2,15 @@
 // box, with the whole machine compared before and after each run.
 #include "wine/run_checked.h"
 
+#include <cstdio>
+
 using namespace bx::test;
 
 namespace {
 const Text kInstall = "C:\\bxtest\\e2e\\Belvarix Lite";
 }  // namespace
+
+TEST_SUITE_BEGIN("e2e");
 
 TEST_CASE("no argument: the usage box, nothing changed") {
   MakeSample(kInstall);
@@ -154,13 +158,45 @@ TEST_CASE("the project-folder guard: keys deleted, then one box, no file touched
   UnmapDrive("F:");
 }
 
-TEST_CASE("the earlier Windows family cleans the current user's program group") {
-  const Text appDefaults = "Software\\Wine\\AppDefaults\\bxwipe.exe";
-  SetString(HKEY_CURRENT_USER, appDefaults, "Version", "win98");
-  const SampleLayout layout = MakeSample(kInstall, false);
-  const Outcome o = RunChecked("\"" + kInstall + "\"", AnswerYes, AllPlaces(layout, false));
-  DeleteTree(HKEY_CURRENT_USER, appDefaults);
-  CHECK(o.texts() == std::vector<Text>{kQuestion, kDone});
-  CHECK(o.problems == std::vector<Text>{});
-  CHECK(Exists(layout.commonGroup + "\\Belvarix Lite.lnk"));
+TEST_SUITE_END();
+
+TEST_SUITE("versions") {
+TEST_CASE("every Windows version: the family decides the program group, and everything goes") {
+  const Text appDefaults = "Software\\Wine\\AppDefaults\\";
+  struct Row {
+    const char* version;
+    bool ntFamily;
+  };
+  const Row rows[] = {{"win95", false}, {"win98", false}, {"winme", false}, {"nt40", true},
+                      {"win2k", true},  {"winxp", true},  {"win7", true},   {"win10", true}};
+  for (const Row& row : rows) {
+    CAPTURE(row.version);
+    // What Wine reports to a program under this setting: the probe shows
+    // whether it took the setting at all.
+    SetString(HKEY_CURRENT_USER, appDefaults + "bxversion.exe", "Version", row.version);
+    const RunResult probe = RunAndAnswer("\"" + ProgramDirectory() + "bxversion.exe\"", AnswerYes);
+    DeleteTree(HKEY_CURRENT_USER, appDefaults + "bxversion.exe");
+    const DWORD platform = probe.exitCode >> 16;
+    CHECK(platform == (row.ntFamily ? 2u : 1u));
+
+    SetString(HKEY_CURRENT_USER, appDefaults + "bxwipe.exe", "Version", row.version);
+    const SampleLayout layout = MakeSample(kInstall, row.ntFamily);
+    const Outcome o = RunChecked("\"" + kInstall + "\"", AnswerYes, AllPlaces(layout, row.ntFamily));
+    DeleteTree(HKEY_CURRENT_USER, appDefaults + "bxwipe.exe");
+    CHECK(o.texts() == std::vector<Text>{kQuestion, kDone});
+    CHECK(o.problems == std::vector<Text>{});
+    // The other family's group is left alone.
+    CHECK(Exists((row.ntFamily ? layout.userGroup : layout.commonGroup) + "\\Belvarix Lite.lnk"));
+
+    const bool good = platform == (row.ntFamily ? 2u : 1u) && o.texts() == std::vector<Text>{kQuestion, kDone} &&
+                      o.problems.empty();
+    char line[160];
+    std::snprintf(line, sizeof line, "Windows %s: Wine reports platform %lu, version %lu.%lu; %s group, %s",
+                  row.version, static_cast<unsigned long>(platform), static_cast<unsigned long>(probe.exitCode >> 8 & 0xFF),
+                  static_cast<unsigned long>(probe.exitCode & 0xFF), row.ntFamily ? "all users'" : "the user's",
+                  good ? "full uninstall, exact diff" : "FAILED");
+    NoteRanOn(line);
+    RemoveSample(layout);
+  }
 }
+}  // TEST_SUITE

@@ -18,7 +18,9 @@ struct Figures {
   int runs = 0;
   int lost = 0;
   std::map<Text, int> rows;
+  std::vector<Text> ranOn;
   ~Figures() {
+    for (const Text& line : ranOn) std::printf("ran on: %s\n", line.c_str());
     std::printf("safety: %d runs under the whole-machine diff, %d entries lost outside the expected removals\n", runs,
                 lost);
     for (const auto& [table, count] : rows) std::printf("safety: table \"%s\": %d rows\n", table.c_str(), count);
@@ -30,14 +32,12 @@ Figures figures;
 
 void CountRow(const char* table) { ++figures.rows[table]; }
 
+void NoteRanOn(const Text& line) { figures.ranOn.push_back(line); }
+
 Text NotFound(const Text& folder) { return "Belvarix Lite could not be found in the folder \"" + folder + ".\""; }
 
 Text DoneButLeft(const Text& folder) {
   return kDone + "  However, some files will need to be manually removed from \"" + folder + "\"";
-}
-
-Text WithoutTrailingBackslash(const Text& path) {
-  return !path.empty() && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
 }
 
 std::vector<Text> Outcome::texts() const {

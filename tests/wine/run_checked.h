@@ -24,8 +24,6 @@ Text NotFound(const Text& folder);
 // The report when the folder stays.
 Text DoneButLeft(const Text& folder);
 
-Text WithoutTrailingBackslash(const Text& path);
-
 struct Outcome {
   RunResult run;
   std::vector<Text> problems;  // differences from the expected removals
@@ -43,5 +41,8 @@ int AnswerClose(const SeenBox&);
 // Counts for the safety figures the suite prints when it ends: runs under the
 // diff, rows per table, and the entries lost outside the expectation.
 void CountRow(const char* table);
+
+// A line for the table of what the uninstaller ran on, printed with the figures.
+void NoteRanOn(const Text& line);
 
 }  // namespace bx::test
