@@ -38,6 +38,20 @@ void WalkFiles(const Text& dir, Snapshot& out, bool followLinks) {
   });
 }
 
+std::vector<Text> SubkeysOf(HKEY root, const Text& path) {
+  std::vector<Text> names;
+  HKEY key;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
+  char name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD length = sizeof name;
+    if (RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    names.emplace_back(name, length);
+  }
+  RegCloseKey(key);
+  return names;
+}
+
 // depth: how many levels of subkeys to descend (-1: all).
 void WalkKeys(HKEY parent, const Text& name, const Text& shown, Snapshot& out, int depth = -1) {
   HKEY key;
@@ -68,14 +82,7 @@ void WalkKeys(HKEY parent, const Text& name, const Text& shown, Snapshot& out, i
     RegCloseKey(key);
     return;
   }
-  std::vector<Text> subkeys;
-  char subkey[256];
-  for (DWORD i = 0;; ++i) {
-    DWORD length = sizeof subkey;
-    if (RegEnumKeyExA(key, i, subkey, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-    subkeys.emplace_back(subkey, length);
-  }
-  for (const Text& s : subkeys) WalkKeys(key, s, shown + "\\" + s, out, depth - 1);
+  for (const Text& s : SubkeysOf(key, "")) WalkKeys(key, s, shown + "\\" + s, out, depth - 1);
   RegCloseKey(key);
 }
 
@@ -101,10 +108,11 @@ Snapshot TakeSnapshot() {
     WalkKeys(HKEY_LOCAL_MACHINE, branch, "HKLM\\" + branch, out);
   }
   WalkKeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\BxTest", "HKLM\\SOFTWARE\\BxTest", out);
-  WalkKeys(HKEY_CURRENT_USER, "Software", "HKCU\\Software", out);
-  // Wine's own settings, which Wine itself writes when a desktop starts.
-  for (auto it = out.begin(); it != out.end();) {
-    it = IsUnder(it->first, {"HKCU\\Software\\Wine"}) ? out.erase(it) : std::next(it);
+  // All of HKCU\Software but Wine's own settings, which Wine itself writes
+  // when a desktop starts (and which take half the walk's time).
+  WalkKeys(HKEY_CURRENT_USER, "Software", "HKCU\\Software", out, 0);
+  for (const Text& name : SubkeysOf(HKEY_CURRENT_USER, "Software")) {
+    if (Lower(name) != "wine") WalkKeys(HKEY_CURRENT_USER, "Software\\" + name, "HKCU\\Software\\" + name, out);
   }
   return out;
 }

@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include <cctype>
+#include <cstdio>
 #include <functional>
 #include <stdexcept>
 
@@ -16,6 +17,66 @@ Text ParentOf(const Text& path) { return path.substr(0, bx::FindLastBackslash(pa
 
 Text WithoutTrailingBackslash(const Text& path) { return bx::RemoveTrailingBackslash(path, IsAnsiLead); }
 
+Text ErrorText(DWORD code) {
+  char text[512] = {};
+  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text, sizeof text,
+                 nullptr);
+  Text message = text;
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' ')) {
+    message.pop_back();
+  }
+  return "error " + std::to_string(code) + (message.empty() ? "" : ": " + message);
+}
+
+namespace {
+
+int startRetries = 0;
+
+// The program a command line starts: its first token, quoted or not.
+Text ProgramOf(const Text& commandLine) {
+  if (!commandLine.empty() && commandLine[0] == '"') return commandLine.substr(1, commandLine.find('"', 1) - 1);
+  return commandLine.substr(0, commandLine.find(' '));
+}
+
+Text StartState(const Text& commandLine, const Text& currentDirectory) {
+  const Text program = ProgramOf(commandLine);
+  HANDLE self = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, GetCurrentProcessId());
+  const bool serverAnswers = self != nullptr;
+  if (self != nullptr) CloseHandle(self);
+  return "program " + program + (Exists(program) ? " exists" : " is MISSING") + "; working folder " +
+         (currentDirectory.empty() ? Text("(inherited)")
+                                   : currentDirectory + (IsFolder(currentDirectory) ? " exists" : " is MISSING")) +
+         "; wineserver " + (serverAnswers ? "answers" : "does NOT answer");
+}
+
+}  // namespace
+
+PROCESS_INFORMATION StartProcess(const Text& commandLine, const Text& currentDirectory) {
+  for (int attempt = 1;; ++attempt) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    Text line = commandLine;
+    if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                       currentDirectory.empty() ? nullptr : currentDirectory.c_str(), &startup, &process)) {
+      return process;
+    }
+    const DWORD error = GetLastError();
+    const Text state = StartState(commandLine, currentDirectory);
+    const bool oursIsThere = Exists(ProgramOf(commandLine)) && (currentDirectory.empty() || IsFolder(currentDirectory));
+    if (error != ERROR_INTERNAL_ERROR || !oursIsThere || attempt == 2) {
+      throw std::runtime_error("CreateProcessA failed (" + ErrorText(error) + ", attempt " + std::to_string(attempt) +
+                               ") for: " + commandLine + "; " + state);
+    }
+    ++startRetries;
+    std::fprintf(stderr, "start retried after Wine's transient %s for: %s; %s\n", ErrorText(error).c_str(),
+                 commandLine.c_str(), state.c_str());
+    Sleep(50);
+  }
+}
+
+int StartRetries() { return startRetries; }
+
 void MakeFolders(const Text& path) {
   // Character by character: in a double-byte code page a trail byte can be 0x5C.
   for (const char* p = path.c_str(); *p != '\0'; p = CharNextA(p)) {
@@ -28,7 +89,7 @@ void WriteFile(const Text& path, const Text& content) {
   const std::size_t slash = bx::FindLastBackslash(path, IsAnsiLead);
   if (slash != Text::npos) MakeFolders(path.substr(0, slash));
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write " + path);
+  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write " + path + " (" + ErrorText(GetLastError()) + ")");
   DWORD written = 0;
   ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
   CloseHandle(file);
@@ -91,13 +152,7 @@ Text UnixPath(const Text& windowsPath) {
 void RunUnix(const Text& commandLine, const std::function<bool()>& done) {
   // Wine starts a unix program named by its absolute path; /bin/sh lets the
   // command use quoting.
-  Text line = "/bin/sh -c \"" + commandLine + "\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    throw std::runtime_error("cannot run " + commandLine);
-  }
+  const PROCESS_INFORMATION process = StartProcess("/bin/sh -c \"" + commandLine + "\"");
   WaitForSingleObject(process.hProcess, 30000);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
@@ -144,15 +199,16 @@ void SetFileYear(const Text& path, int year) {
   SystemTimeToFileTime(&when, &time);
   HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + path);
+  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + path + " (" + ErrorText(GetLastError()) + ")");
   SetFileTime(file, &time, &time, &time);
   CloseHandle(file);
 }
 
 void SetValue(HKEY root, const Text& keyPath, const Text& name, DWORD type, const void* data, DWORD size) {
   HKEY key;
-  if (RegCreateKeyExA(root, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
-    throw std::runtime_error("cannot create key " + keyPath);
+  const LONG status = RegCreateKeyExA(root, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  if (status != ERROR_SUCCESS) {
+    throw std::runtime_error("cannot create key " + keyPath + " (" + ErrorText(static_cast<DWORD>(status)) + ")");
   }
   RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
   RegCloseKey(key);
@@ -171,7 +227,9 @@ void CreateKey(HKEY root, const Text& keyPath) {
     HKEY key;
     const LONG status = RegCreateKeyExA(parent, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
     if (parent != root) RegCloseKey(parent);
-    if (status != ERROR_SUCCESS) throw std::runtime_error("cannot create key " + keyPath);
+    if (status != ERROR_SUCCESS) {
+      throw std::runtime_error("cannot create key " + keyPath + " (" + ErrorText(static_cast<DWORD>(status)) + ")");
+    }
     parent = key;
     if (slash == Text::npos) break;
     start = slash + 1;

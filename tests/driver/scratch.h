@@ -20,6 +20,20 @@ Text ParentOf(const Text& path);
 // path without one trailing backslash character.
 Text WithoutTrailingBackslash(const Text& path);
 
+// "error N: <the system's text>", for failure messages.
+Text ErrorText(DWORD code);
+
+// CreateProcessA(nullptr, commandLine, ...) with the exact command line. Wine
+// now and then fails a start with ERROR_INTERNAL_ERROR (about one in 1,500
+// here) when the new process dies while it is being set up; such a start
+// is tried once more, logged to stderr and counted. Any other failure, or a
+// start whose program or working folder is missing, throws at once with the
+// error and that state.
+PROCESS_INFORMATION StartProcess(const Text& commandLine, const Text& currentDirectory = "");
+
+// How many starts were tried again (see StartProcess).
+int StartRetries();
+
 // Creates path and every missing parent folder.
 void MakeFolders(const Text& path);
 

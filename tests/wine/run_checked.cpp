@@ -23,6 +23,7 @@ struct Figures {
     for (const Text& line : ranOn) std::printf("ran on: %s\n", line.c_str());
     std::printf("safety: %d runs under the whole-machine diff, %d entries lost outside the expected removals\n", runs,
                 lost);
+    std::printf("safety: %d process starts tried again after Wine's transient error 1359\n", StartRetries());
     for (const auto& [table, count] : rows) std::printf("safety: table \"%s\": %d rows\n", table.c_str(), count);
   }
 };
