@@ -4,26 +4,45 @@ namespace bx {
 
 bool NoLeadBytes(unsigned char) { return false; }
 
-std::size_t FindLastBackslash(const Text& text, LeadByteTest isLeadByte) {
-  // Characters are told apart only from the start, as CharNextA does: a trail
-  // byte can take the value of any separator.
-  std::size_t last = Text::npos;
+namespace {
+
+struct Walk {
+  std::size_t lastBackslash = Text::npos;
+  bool endsInLoneLead = false;
+};
+
+// Characters are told apart only from the start, as CharNextA does: a trail
+// byte can take the value of any separator.
+Walk WalkCharacters(const Text& text, LeadByteTest isLeadByte) {
+  Walk walk;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) {
+    if (isLeadByte(static_cast<unsigned char>(text[i]))) {
+      if (i + 1 == text.size()) walk.endsInLoneLead = true;
       ++i;
     } else if (text[i] == '\\') {
-      last = i;
+      walk.lastBackslash = i;
     }
   }
-  return last;
+  return walk;
+}
+
+}  // namespace
+
+std::size_t FindLastBackslash(const Text& text, LeadByteTest isLeadByte) {
+  return WalkCharacters(text, isLeadByte).lastBackslash;
 }
 
 bool EndsInBackslash(const Text& text, LeadByteTest isLeadByte) {
   return !text.empty() && FindLastBackslash(text, isLeadByte) == text.size() - 1;
 }
 
+bool EndsInLoneLeadByte(const Text& text, LeadByteTest isLeadByte) {
+  return WalkCharacters(text, isLeadByte).endsInLoneLead;
+}
+
 Text AddTrailingBackslash(const Text& text, LeadByteTest isLeadByte) {
   if (text.empty() || EndsInBackslash(text, isLeadByte)) return text;
+  if (EndsInLoneLeadByte(text, isLeadByte)) return Text();
   return text + '\\';
 }
 

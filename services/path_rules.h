@@ -21,12 +21,16 @@ using LeadByteTest = bool (*)(unsigned char byte);
 bool NoLeadBytes(unsigned char byte);
 
 // True when the last character of text is a backslash. A lead byte with a
-// byte after it is one character, whatever that byte is; a lead byte at the
-// very end stands alone.
+// byte after it is one character, whatever that byte is.
 bool EndsInBackslash(const Text& text, LeadByteTest isLeadByte);
 
+// True when text ends in a lead byte with nothing after it: a cut character.
+bool EndsInLoneLeadByte(const Text& text, LeadByteTest isLeadByte);
+
 // Empty stays empty; a text ending in a backslash is unchanged; anything else
-// gets one backslash appended.
+// gets one backslash appended. A text ending in a cut character names no
+// folder and gives the empty text: a backslash appended would join that
+// character instead of ending the name.
 Text AddTrailingBackslash(const Text& text, LeadByteTest isLeadByte);
 
 // Removes exactly one trailing backslash, if there is one.

@@ -101,3 +101,15 @@ TEST_CASE("folder check: in a double-byte code page a trail byte 0x5C is no back
     }
   }
 }
+
+TEST_CASE("folder check: an argument ending in a cut character names no folder") {
+  // In 932 the argument ends in the lead byte 0x95 alone. A backslash added
+  // to it would pair with that byte, and the file probed would be the one
+  // named "表bxlite.exe" in C:\ .
+  fake::Reset();
+  System.codePage = 932;
+  System.commandLine = "bxwipe.exe C:\\\x95";
+  System.files = {"C:\\\x95\\bxlite.exe"};
+  CHECK(fake::RunProgram() == 0);
+  CHECK(System.actions == Actions{"Box 0x40 Belvarix Lite could not be found in the folder \".\""});
+}

@@ -52,8 +52,10 @@ TEST_CASE("trailing backslash rules, code page 932: whole characters") {
       {"C:\\\x81\x81\x5C", "C:\\\x81\x81\x5C", "C:\\\x81\x81", 5},
       // A trail byte that looks like a lead byte does not open a character.
       {"C:\\\x81\x95\x5C", "C:\\\x81\x95\x5C", "C:\\\x81\x95", 5},
-      // A lead byte at the very end stands alone.
-      {"C:\\\x95", "C:\\\x95\\", "C:\\\x95", 2},
+      // A cut character at the very end: no folder, since a backslash added
+      // would become its second byte.
+      {"C:\\\x95", "", "C:\\\x95", 2},
+      {"C:\\\x81\x81\x95", "", "C:\\\x81\x81\x95", 2},
       // Half-width katakana (0xA1-0xDF) are single bytes.
       {"C:\\\xB1\x5C", "C:\\\xB1\x5C", "C:\\\xB1", 4},
       {"", "", "", npos},
