@@ -41,8 +41,10 @@ bool EndsInLoneLeadByte(const Text& text, LeadByteTest isLeadByte) {
 }
 
 Text AddTrailingBackslash(const Text& text, LeadByteTest isLeadByte) {
-  if (text.empty() || EndsInBackslash(text, isLeadByte)) return text;
-  if (EndsInLoneLeadByte(text, isLeadByte)) return Text();
+  if (text.empty()) return text;
+  const Walk walk = WalkCharacters(text, isLeadByte);
+  if (walk.lastBackslash == text.size() - 1) return text;
+  if (walk.endsInLoneLead) return Text();
   return text + '\\';
 }
 

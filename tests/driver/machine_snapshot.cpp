@@ -109,7 +109,7 @@ Snapshot TakeSnapshot() {
   }
   WalkKeys(HKEY_LOCAL_MACHINE, "SOFTWARE\\BxTest", "HKLM\\SOFTWARE\\BxTest", out);
   // All of HKCU\Software but Wine's own settings, which Wine itself writes
-  // when a desktop starts (and which take half the walk's time).
+  // when a desktop starts.
   WalkKeys(HKEY_CURRENT_USER, "Software", "HKCU\\Software", out, 0);
   for (const Text& name : SubkeysOf(HKEY_CURRENT_USER, "Software")) {
     if (Lower(name) != "wine") WalkKeys(HKEY_CURRENT_USER, "Software\\" + name, "HKCU\\Software\\" + name, out);

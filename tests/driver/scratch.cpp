@@ -32,10 +32,13 @@ namespace {
 
 int startRetries = 0;
 
-// The program a command line starts: its first token, quoted or not.
+// The program a command line starts: its first token, quoted or not. Wine
+// starts a unix program by its absolute path, which Windows sees on Z:.
 Text ProgramOf(const Text& commandLine) {
-  if (!commandLine.empty() && commandLine[0] == '"') return commandLine.substr(1, commandLine.find('"', 1) - 1);
-  return commandLine.substr(0, commandLine.find(' '));
+  const Text program = !commandLine.empty() && commandLine[0] == '"'
+                           ? commandLine.substr(1, commandLine.find('"', 1) - 1)
+                           : commandLine.substr(0, commandLine.find(' '));
+  return !program.empty() && program[0] == '/' ? "Z:" + program : program;
 }
 
 Text StartState(const Text& commandLine, const Text& currentDirectory) {
